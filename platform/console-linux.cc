@@ -1,0 +1,46 @@
+#include "platform/console.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+int OpenStandardOutput(bool* shows_at_once) {
+  *shows_at_once = isatty(STDOUT_FILENO) == 1;
+  return 0;
+}
+
+int WriteStandardOutput(const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(STDOUT_FILENO, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return 0;
+}
+
+int ReadStandardInput(char* buffer, std::size_t capacity, std::size_t* received) {
+  for (;;) {
+    const ssize_t got = read(STDIN_FILENO, buffer, capacity);
+    if (got >= 0) {
+      *received = static_cast<std::size_t>(got);
+      return 0;
+    }
+    if (errno != EINTR) {
+      *received = 0;
+      return errno;
+    }
+  }
+}
+
+void WriteStandardError(const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(STDERR_FILENO, data, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return;
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+}
