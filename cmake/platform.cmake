@@ -7,6 +7,9 @@ target_include_directories(platform_host PUBLIC ${PROJECT_SOURCE_DIR})
 
 add_library(platform_timing STATIC
   platform/decimal_separator-linux.cc
+  platform/native_delay-linux.cc
   platform/sleep-linux.cc
-  platform/timer_resolution-linux.cc)
+  platform/system_time_adjustment-linux.cc
+  platform/timer_resolution-linux.cc
+  platform/waitable_timer-linux.cc)
 target_include_directories(platform_timing PUBLIC ${PROJECT_SOURCE_DIR})

@@ -4,12 +4,21 @@
 #include <cstring>
 
 #include "platform/decimal_separator.h"
+#include "platform/native_delay.h"
 #include "platform/sleep.h"
+#include "platform/system_time_adjustment.h"
 #include "platform/time_stamp_counter.h"
 #include "platform/timer_resolution.h"
+#include "platform/waitable_timer.h"
 
 namespace sim {
 namespace {
+
+struct Timer {
+  bool open = true;
+  bool armed = false;
+  std::int64_t due_ns = 0;
+};
 
 struct State {
   Settings settings;
@@ -18,6 +27,7 @@ struct State {
   std::uint64_t reads_done = 0;
   std::size_t next_scripted = 0;
   std::vector<UINT> periods;
+  std::vector<Timer> timers;  // by handle - 1
 };
 
 std::int64_t EnvironmentNumber(const char* name, std::int64_t fallback) {
@@ -27,7 +37,8 @@ std::int64_t EnvironmentNumber(const char* name, std::int64_t fallback) {
 
 // A simulated program is configured by its test through the environment:
 // SIM_TICKS_PER_MS, SIM_READ_COST, SIM_LATENESS_US, SIM_COUNTER_START,
-// SIM_READS (counter values separated by commas) and SIM_DECIMAL_SEPARATOR.
+// SIM_READS (counter values separated by commas), SIM_DECIMAL_SEPARATOR, SIM_TIME_INCREMENT
+// and SIM_TIME_ADJUSTMENT.
 Settings SettingsFromEnvironment() {
   Settings settings;
   settings.ticks_per_ms = EnvironmentNumber("SIM_TICKS_PER_MS", settings.ticks_per_ms);
@@ -47,11 +58,15 @@ Settings SettingsFromEnvironment() {
   if (const char* separator = std::getenv("SIM_DECIMAL_SEPARATOR")) {
     settings.decimal_separator = separator[0];
   }
+  settings.time_increment = static_cast<std::uint32_t>(
+      EnvironmentNumber("SIM_TIME_INCREMENT", settings.time_increment));
+  settings.time_adjustment = static_cast<std::uint32_t>(
+      EnvironmentNumber("SIM_TIME_ADJUSTMENT", settings.time_adjustment));
   return settings;
 }
 
 State& TheState() {
-  static State state{SettingsFromEnvironment(), {}, 0, 0, 0, {}};
+  static State state{SettingsFromEnvironment(), {}, 0, 0, 0, {}, {}};
   return state;
 }
 
@@ -62,16 +77,39 @@ void Wait(std::int64_t ns) {
   state.now_ns += ns + state.settings.lateness_us * 1000;
 }
 
+// The virtual time of a due time or interval: relative when negative, else a system time.
+std::int64_t VirtualTimeOf(std::int64_t due) {
+  if (due < 0) return TheState().now_ns + (0 - due) * 100;
+  return (due - kSystemTimeAtStart) * 100;
+}
+
+void WaitUntil(std::int64_t due_ns) {
+  const std::int64_t now = TheState().now_ns;
+  Wait(due_ns > now ? due_ns - now : 0);
+}
+
+std::string HandleText(HANDLE handle) { return std::to_string(reinterpret_cast<std::intptr_t>(handle)); }
+
+// The open timer of a handle, or nullptr.
+Timer* OpenTimer(HANDLE handle) {
+  const std::intptr_t index = reinterpret_cast<std::intptr_t>(handle) - 1;
+  std::vector<Timer>& timers = TheState().timers;
+  if (index < 0 || index >= static_cast<std::intptr_t>(timers.size())) return nullptr;
+  return timers[index].open ? &timers[index] : nullptr;
+}
+
 }  // namespace
 
-void Reset(const Settings& settings) { TheState() = State{settings, {}, 0, 0, 0, {}}; }
+void Reset(const Settings& settings) { TheState() = State{settings, {}, 0, 0, 0, {}, {}}; }
 
 const std::vector<std::string>& Calls() { return TheState().calls; }
 
 }  // namespace sim
 
+using sim::HandleText;
 using sim::Record;
 using sim::TheState;
+using sim::OpenTimer;
 
 std::uint64_t ReadTimeStampCounter() {
   sim::State& state = TheState();
@@ -105,3 +143,57 @@ void Sleep(DWORD milliseconds) {
 }
 
 char LocaleDecimalSeparator() { return TheState().settings.decimal_separator; }
+
+HANDLE CreateWaitableTimerA(LPSECURITY_ATTRIBUTES, BOOL, LPCSTR) {
+  std::vector<sim::Timer>& timers = TheState().timers;
+  timers.emplace_back();
+  const HANDLE handle = reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(timers.size()));
+  Record("CreateWaitableTimerA -> " + HandleText(handle));
+  return handle;
+}
+
+BOOL SetWaitableTimer(HANDLE timer, const LARGE_INTEGER* due_time, LONG period_ms, PTIMERAPCROUTINE,
+                      LPVOID, BOOL) {
+  Record("SetWaitableTimer(" + HandleText(timer) + ", " + std::to_string(due_time->QuadPart) + ", " +
+         std::to_string(period_ms) + ")");
+  sim::Timer* armed = OpenTimer(timer);
+  if (armed == nullptr) return FALSE;
+  armed->armed = true;
+  armed->due_ns = sim::VirtualTimeOf(due_time->QuadPart);
+  return TRUE;
+}
+
+DWORD WaitForSingleObjectEx(HANDLE handle, DWORD milliseconds, BOOL alertable) {
+  Record("WaitForSingleObjectEx(" + HandleText(handle) + ", " +
+         (milliseconds == INFINITE ? std::string("INFINITE") : std::to_string(milliseconds)) + ", " +
+         (alertable ? "TRUE" : "FALSE") + ")");
+  sim::Timer* timer = OpenTimer(handle);
+  if (timer == nullptr || !timer->armed) return WAIT_FAILED;
+  sim::WaitUntil(timer->due_ns);
+  timer->armed = false;  // auto-reset: the wait takes the signal
+  return WAIT_OBJECT_0;
+}
+
+BOOL CloseHandle(HANDLE handle) {
+  Record("CloseHandle(" + HandleText(handle) + ")");
+  sim::Timer* timer = OpenTimer(handle);
+  if (timer == nullptr) return FALSE;
+  timer->open = false;
+  return TRUE;
+}
+
+NTSTATUS NtDelayExecution(BOOLEAN alertable, PLARGE_INTEGER interval) {
+  Record(std::string("NtDelayExecution(") + (alertable ? "TRUE" : "FALSE") + ", " +
+         std::to_string(interval->QuadPart) + ")");
+  sim::WaitUntil(sim::VirtualTimeOf(interval->QuadPart));
+  return STATUS_SUCCESS;
+}
+
+BOOL GetSystemTimeAdjustment(PDWORD time_adjustment, PDWORD time_increment, PBOOL adjustment_disabled) {
+  Record("GetSystemTimeAdjustment");
+  const sim::Settings& settings = TheState().settings;
+  *time_adjustment = settings.time_adjustment;
+  *time_increment = settings.time_increment;
+  *adjustment_disabled = FALSE;
+  return TRUE;
+}

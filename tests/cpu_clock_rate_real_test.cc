@@ -1,28 +1,12 @@
 // cpu_clock_rate on this machine's own clock.
 #include <clocale>
-#include <cmath>
-#include <ctime>
 #include <gtest/gtest.h>
 #include <regex>
-#include <x86intrin.h>
 
+#include "tests/reference_clock.h"
 #include "tests/run_program.h"
 
 namespace {
-
-double SecondsOf(const timespec& t) { return static_cast<double>(t.tv_sec) + t.tv_nsec * 1e-9; }
-
-// Counter ticks per millisecond against the kernel's unadjusted clock over two seconds.
-double ReferenceTicksPerMs() {
-  timespec before{}, after{};
-  clock_gettime(CLOCK_MONOTONIC_RAW, &before);
-  const unsigned long long start = __rdtsc();
-  const timespec two_seconds{2, 0};
-  clock_nanosleep(CLOCK_MONOTONIC, 0, &two_seconds, nullptr);
-  clock_gettime(CLOCK_MONOTONIC_RAW, &after);
-  const unsigned long long stop = __rdtsc();
-  return static_cast<double>(stop - start) / ((SecondsOf(after) - SecondsOf(before)) * 1000);
-}
 
 const std::regex kDialogue(
     "The program will determine approximate frequency of your processor\\.\r\n"
