@@ -2,7 +2,8 @@
 add_library(platform_host STATIC
   platform/console-linux.cc
   platform/os_error_text-linux.cc
-  platform/process_setup-linux.cc)
+  platform/process_setup-linux.cc
+  platform/replacement_file-linux.cc)
 target_include_directories(platform_host PUBLIC ${PROJECT_SOURCE_DIR})
 
 add_library(platform_timing STATIC

@@ -15,6 +15,7 @@ struct ProgramOptions {
   OutputMode output_mode = OutputMode::kCapture;
   std::vector<std::string> arguments;
   std::string working_directory;  // empty: the test's own
+  long file_size_limit = -1;      // RLIMIT_FSIZE in bytes; -1: none
 };
 
 struct ProgramRun {
