@@ -5,7 +5,9 @@
 
 #include "platform/win_types.h"
 
-#ifdef _WIN32
+#ifdef PLATFORM_IS_WINDOWS_API
+#include <winternl.h>
+// Exported by ntdll and bound by name when the program loads.
 extern "C" NTSTATUS NTAPI NtDelayExecution(BOOLEAN alertable, PLARGE_INTEGER interval);
 #else
 NTSTATUS NtDelayExecution(BOOLEAN alertable, PLARGE_INTEGER interval);

@@ -118,7 +118,9 @@ std::uint64_t ReadTimeStampCounter() {
   if (state.next_scripted < state.settings.reads.size()) {
     return state.settings.reads[state.next_scripted++];
   }
-  const __int128 ticks = static_cast<__int128>(state.now_ns) * state.settings.ticks_per_ms / 1000000;
+  // now_ns x ticks_per_ms / 10^6, without an intermediate product that could overflow.
+  const std::int64_t rate = state.settings.ticks_per_ms;
+  const std::int64_t ticks = state.now_ns / 1000000 * rate + state.now_ns % 1000000 * rate / 1000000;
   return state.settings.counter_start + static_cast<std::uint64_t>(ticks) +
          reads_before * static_cast<std::uint64_t>(state.settings.read_cost);
 }

@@ -3,6 +3,6 @@
 
 #include "platform/win_types.h"
 
-#ifndef _WIN32
+#ifndef PLATFORM_IS_WINDOWS_API
 void Sleep(DWORD milliseconds);
 #endif

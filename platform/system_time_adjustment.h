@@ -4,7 +4,7 @@
 
 #include "platform/win_types.h"
 
-#ifndef _WIN32
+#ifndef PLATFORM_IS_WINDOWS_API
 BOOL GetSystemTimeAdjustment(PDWORD time_adjustment, PDWORD time_increment,
                              PBOOL adjustment_disabled);
 #endif

@@ -3,7 +3,7 @@
 
 #include "platform/win_types.h"
 
-#ifdef _WIN32
+#ifdef PLATFORM_IS_WINDOWS_API
 #include <mmsystem.h>
 #else
 // Requests a timer resolution of `period` milliseconds until the matching timeEndPeriod.

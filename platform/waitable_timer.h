@@ -6,7 +6,7 @@
 
 #include "platform/win_types.h"
 
-#ifndef _WIN32
+#ifndef PLATFORM_IS_WINDOWS_API
 // Returns nullptr when no timer can be made.
 HANDLE CreateWaitableTimerA(LPSECURITY_ATTRIBUTES attributes, BOOL manual_reset, LPCSTR name);
 BOOL SetWaitableTimer(HANDLE timer, const LARGE_INTEGER* due_time, LONG period_ms,

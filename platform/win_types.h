@@ -1,8 +1,13 @@
 // The Windows type and constant names that the programs use with the platform's calls.
-// On Windows they come from the system's headers; elsewhere this layer spells them itself.
+// On Windows they come from the system's headers; elsewhere, and for the simulated platform,
+// which replaces the system's calls with its own, this layer spells them itself.
 #pragma once
 
-#ifdef _WIN32
+#if defined(_WIN32) && !defined(SIMULATED_PLATFORM)
+#define PLATFORM_IS_WINDOWS_API 1
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <cstdint>
