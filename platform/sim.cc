@@ -80,6 +80,8 @@ void Wait(std::int64_t ns) {
 // The virtual time of a due time or interval: relative when negative, else a system time.
 std::int64_t VirtualTimeOf(std::int64_t due) {
   if (due < 0) return TheState().now_ns + (0 - due) * 100;
+  // A system time from before the simulation began, such as 0, is long past.
+  if (due <= kSystemTimeAtStart) return 0;
   return (due - kSystemTimeAtStart) * 100;
 }
 
