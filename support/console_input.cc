@@ -35,3 +35,9 @@ int PeekInputChar(IoResult* error) {
 }
 
 void SkipInputChar() { ++position; }
+
+void RestartStandardInput() {
+  position = 0;
+  filled = 0;
+  at_end = false;
+}

@@ -10,3 +10,8 @@ int PeekInputChar(IoResult* error);
 
 // Takes the character that PeekInputChar has just shown.
 void SkipInputChar();
+
+// Forgets what was read and that the input ended, as if standard input were new. A program has
+// one input for its whole run and never needs this; the fuzz targets give it one input after
+// another.
+void RestartStandardInput();

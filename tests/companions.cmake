@@ -25,7 +25,7 @@ if(CLANGXX)
     CMAKE_ARGS -DCMAKE_CXX_COMPILER=${CLANGXX}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON)
-  foreach(target integer_input)
+  foreach(target fixed4_text integer_input real_text wait_for_enter)
     set(found ${CMAKE_BINARY_DIR}/fuzz/found/${target})
     add_test(NAME fuzz_${target}
       COMMAND sh -c "mkdir -p '${found}' && exec '${CMAKE_BINARY_DIR}/fuzz/${target}_fuzz' -max_total_time=5 -print_final_stats=0 '${found}' '${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus/${target}'")
