@@ -7,7 +7,7 @@ ExternalProject_Add(sanitized
   SOURCE_DIR ${PROJECT_SOURCE_DIR}
   BINARY_DIR ${CMAKE_BINARY_DIR}/asan
   CONFIGURE_COMMAND ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR> --preset asan
-  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR>
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -j 2 --target unit_tests program_tests
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON)
 add_test(NAME sanitized_suites
@@ -23,6 +23,7 @@ if(CLANGXX)
     SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}/fuzz
     BINARY_DIR ${CMAKE_BINARY_DIR}/fuzz
     CMAKE_ARGS -DCMAKE_CXX_COMPILER=${CLANGXX}
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -j 2
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON)
   foreach(target fixed4_text integer_input real_text wait_for_enter)
@@ -41,13 +42,19 @@ find_program(MINGW_X86 i686-w64-mingw32-g++)
 find_program(MINGW_X64 x86_64-w64-mingw32-g++)
 find_program(WINE_LOADER wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
 if(MINGW_X86 AND MINGW_X64)
+  # Only the 64-bit build runs, and it brings the simulated programs for the trap test.
   foreach(arch x86 x64)
+    if(arch STREQUAL x64)
+      set(simulated ON)
+    else()
+      set(simulated OFF)
+    endif()
     ExternalProject_Add(windows_${arch}
       SOURCE_DIR ${PROJECT_SOURCE_DIR}
       BINARY_DIR ${CMAKE_BINARY_DIR}/windows-${arch}
       CONFIGURE_COMMAND ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR> --preset windows-${arch}
-                        -DBUILD_SIMULATED_PROGRAMS=ON
-      BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR>
+                        -DBUILD_SIMULATED_PROGRAMS=${simulated}
+      BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -j 2
       INSTALL_COMMAND ""
       BUILD_ALWAYS ON)
   endforeach()
