@@ -3,23 +3,14 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include "platform/write_all-linux.h"
+
 int OpenStandardOutput(bool* shows_at_once) {
   *shows_at_once = isatty(STDOUT_FILENO) == 1;
   return 0;
 }
 
-int WriteStandardOutput(const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = write(STDOUT_FILENO, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return 0;
-}
+int WriteStandardOutput(const char* data, std::size_t size) { return WriteAll(STDOUT_FILENO, data, size); }
 
 int ReadStandardInput(char* buffer, std::size_t capacity, std::size_t* received) {
   for (;;) {
@@ -35,12 +26,4 @@ int ReadStandardInput(char* buffer, std::size_t capacity, std::size_t* received)
   }
 }
 
-void WriteStandardError(const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = write(STDERR_FILENO, data, size);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return;
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-}
+void WriteStandardError(const char* data, std::size_t size) { WriteAll(STDERR_FILENO, data, size); }

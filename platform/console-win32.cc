@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/write_all-win32.h"
+
 int OpenStandardOutput(bool* shows_at_once) {
   switch (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE))) {
     case FILE_TYPE_CHAR:
@@ -17,15 +19,7 @@ int OpenStandardOutput(bool* shows_at_once) {
 }
 
 int WriteStandardOutput(const char* data, std::size_t size) {
-  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-  while (size > 0) {
-    DWORD written = 0;
-    const DWORD part = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
-    if (!WriteFile(output, data, part, &written, nullptr)) return static_cast<int>(GetLastError());
-    data += written;
-    size -= written;
-  }
-  return 0;
+  return WriteAll(GetStdHandle(STD_OUTPUT_HANDLE), data, size);
 }
 
 int ReadStandardInput(char* buffer, std::size_t capacity, std::size_t* received) {
@@ -40,7 +34,4 @@ int ReadStandardInput(char* buffer, std::size_t capacity, std::size_t* received)
   return 0;
 }
 
-void WriteStandardError(const char* data, std::size_t size) {
-  DWORD written = 0;
-  WriteFile(GetStdHandle(STD_ERROR_HANDLE), data, static_cast<DWORD>(size), &written, nullptr);
-}
+void WriteStandardError(const char* data, std::size_t size) { WriteAll(GetStdHandle(STD_ERROR_HANDLE), data, size); }

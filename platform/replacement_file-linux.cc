@@ -5,6 +5,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/write_all-linux.h"
+
 namespace {
 
 std::string DirectoryOf(const std::string& name) {
@@ -37,16 +39,7 @@ int CreateReplacementFile(const std::string& final_name, ReplacementFile* file) 
 }
 
 int WriteReplacementFile(ReplacementFile* file, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = write(static_cast<int>(file->handle), data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return 0;
+  return WriteAll(static_cast<int>(file->handle), data, size);
 }
 
 int CloseReplacementFile(ReplacementFile* file) {

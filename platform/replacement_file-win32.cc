@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/write_all-win32.h"
+
 namespace {
 
 // ".OVRIN.xls.<pid>.<n>.tmp" beside "OVRIN.xls", unique to this process.
@@ -34,14 +36,7 @@ int CreateReplacementFile(const std::string& final_name, ReplacementFile* file) 
 }
 
 int WriteReplacementFile(ReplacementFile* file, const char* data, std::size_t size) {
-  while (size > 0) {
-    DWORD written = 0;
-    const DWORD part = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
-    if (!WriteFile(HandleOf(file), data, part, &written, nullptr)) return static_cast<int>(GetLastError());
-    data += written;
-    size -= written;
-  }
-  return 0;
+  return WriteAll(HandleOf(file), data, size);
 }
 
 int CloseReplacementFile(ReplacementFile* file) {
