@@ -1,7 +1,6 @@
 #include "platform/sim.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/decimal_separator.h"
 #include "platform/native_delay.h"
@@ -36,7 +35,7 @@ std::int64_t EnvironmentNumber(const char* name, std::int64_t fallback) {
 }
 
 // A simulated program is configured by its test through the environment:
-// SIM_TICKS_PER_MS, SIM_READ_COST, SIM_LATENESS_US, SIM_COUNTER_START,
+// SIM_TICKS_PER_MS, SIM_READ_COST, SIM_LATENESS_US,
 // SIM_READS (counter values separated by commas), SIM_DECIMAL_SEPARATOR, SIM_TIME_INCREMENT
 // and SIM_TIME_ADJUSTMENT.
 Settings SettingsFromEnvironment() {
@@ -44,8 +43,6 @@ Settings SettingsFromEnvironment() {
   settings.ticks_per_ms = EnvironmentNumber("SIM_TICKS_PER_MS", settings.ticks_per_ms);
   settings.read_cost = EnvironmentNumber("SIM_READ_COST", settings.read_cost);
   settings.lateness_us = EnvironmentNumber("SIM_LATENESS_US", settings.lateness_us);
-  settings.counter_start = static_cast<std::uint64_t>(
-      EnvironmentNumber("SIM_COUNTER_START", static_cast<std::int64_t>(settings.counter_start)));
   if (const char* reads = std::getenv("SIM_READS")) {
     const std::string text = reads;
     for (std::size_t start = 0; start < text.size();) {

@@ -12,10 +12,6 @@ const char* program_name = "program";
 
 const char* RunTimeCodeText(int code) {
   switch (static_cast<RunTimeCode>(code)) {
-    case RunTimeCode::kFileNotOpen:
-      return "file not open";
-    case RunTimeCode::kFileNotOpenForInput:
-      return "file not open for input";
     case RunTimeCode::kFileNotOpenForOutput:
       return "file not open for output";
     case RunTimeCode::kInvalidNumericFormat:

@@ -4,10 +4,9 @@
 #include <string>
 #include <string_view>
 
-// The run-time's own I/O results, beside the operating system's error codes.
+// The run-time's own I/O results that can arise here, beside the operating system's error codes:
+// a standard handle of no known type, and a number read from text that is not one.
 enum class RunTimeCode {
-  kFileNotOpen = 103,
-  kFileNotOpenForInput = 104,
   kFileNotOpenForOutput = 105,
   kInvalidNumericFormat = 106,
 };
