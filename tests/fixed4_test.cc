@@ -61,7 +61,6 @@ TEST(Fixed4Test, ConvertsRealsByTenThousand) {
 TEST(Fixed4Test, ConvertsToARealExactly) {
   EXPECT_EQ(Fixed4ToReal(Fixed4{156250}), 15.625L);
   EXPECT_EQ(Fixed4ToReal(Fixed4{-5000}), -0.5L);
-  EXPECT_EQ(Fixed4ToReal(Fixed4{3333}), 3333.0L / 10000);
 }
 
 }  // namespace
