@@ -45,7 +45,8 @@ double TicksPerMicrosecond() {
 
 void SetSlackNs(unsigned long slack) { prctl(PR_SET_TIMERSLACK, slack, 0, 0, 0); }
 
-constexpr unsigned long kDefaultSlackNs = 50000;
+// The thread's own slack, read at start, which every bare wait restores after itself.
+const unsigned long kDefaultSlackNs = static_cast<unsigned long>(prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0));
 constexpr unsigned long kProbeSlackNs = 1000000;  // the probes' 1 ms resolution
 constexpr timespec kSettle{0, 20000000};
 

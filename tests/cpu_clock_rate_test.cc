@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/run_program.h"
+#include "tests/sim_reads.h"
 
 namespace {
 
@@ -44,9 +45,7 @@ TEST(CpuClockRateTest, PrintsTheTickRateInMegahertz) {
 
 TEST(CpuClockRateTest, ANegativeRateIsPrintedAsItComes) {
   // Start 100000, stop 50000, no read overhead: -50000 ticks over 10000 ms.
-  std::string reads = "SIM_READS=100000,50000";
-  for (int read = 0; read < 22; ++read) reads += ",7";
-  const ProgramRun run = RunWith({reads});
+  const ProgramRun run = RunWith({SimReadsSetting(WindowReads(100000, 50000, 0))});
   EXPECT_EQ(run.exit_status, 0);
   EXPECT_EQ(run.output, Dialogue("-0.005"));
 }

@@ -43,8 +43,7 @@ std::vector<Row> RunAndCheck(const std::string& program, const std::string& file
   EXPECT_EQ(lines.size(), labels.size() + 1);
   if (lines.size() != labels.size() + 1) return {};
   EXPECT_EQ(lines[0], kHeader);
-  const std::string console_table = std::string(kHeader) + "\r\n";
-  std::string file_rows_on_console = console_table;
+  std::string file_rows_on_console = std::string(kHeader) + "\r\n";
   std::vector<Row> rows;
   for (std::size_t i = 0; i < labels.size(); ++i) {
     const std::string& line = lines[i + 1];

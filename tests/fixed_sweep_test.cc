@@ -5,6 +5,7 @@
 
 #include "tests/run_program.h"
 #include "tests/scratch_directory.h"
+#include "tests/sim_reads.h"
 
 namespace {
 
@@ -94,17 +95,15 @@ TEST(FixedSweepTest, EachMemberShowsItsRowsAndWritesThemToItsTable) {
 TEST(FixedSweepTest, AveragesAreTruncatedTowardZero) {
   // The first row's five tests, at a delay of 1, are scripted to give -7, 3, -2, -4, -2: the sum
   // -12 over 5 is -2 (flooring would give -3). The rows after it run on the virtual counter.
-  std::string reads = "SIM_READS=";
+  std::vector<std::uint64_t> reads;
   for (const int net : {-7, 3, -2, -4, -2}) {
-    reads += "1000," + std::to_string(1000 + net);
-    for (int read = 0; read < 22; ++read) reads += ",5";
-    reads += ",";
+    const std::vector<std::uint64_t> test = WindowReads(1000, static_cast<std::uint64_t>(1000 + net), 0);
+    reads.insert(reads.end(), test.begin(), test.end());
   }
-  reads.pop_back();
   std::vector<std::string> rows(std::begin(kMillisecondRows), std::end(kMillisecondRows));
   rows[0] = "1ms\t-7\t3\t-2\t-4\t-2\t-2";
   const ScratchDirectory directory;
-  const ProgramRun run = RunSweep("sleep_sweep", directory, {"SIM_TICKS_PER_MS=3000", "SIM_LATENESS_US=500", reads});
+  const ProgramRun run = RunSweep("sleep_sweep", directory, {"SIM_TICKS_PER_MS=3000", "SIM_LATENESS_US=500", SimReadsSetting(reads)});
   EXPECT_EQ(run.exit_status, 0);
   EXPECT_EQ(run.output, Console(kMembers[0], rows));
   EXPECT_EQ(directory.Read("OVRIN.xls"), Table(rows));

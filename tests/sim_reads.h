@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The 22 reads of one read-overhead calibration whose ten tries all take `overhead` ticks.
@@ -21,4 +22,12 @@ inline std::vector<std::uint64_t> WindowReads(std::uint64_t start, std::uint64_t
   const std::vector<std::uint64_t> calibration = CalibrationReads(overhead);
   reads.insert(reads.end(), calibration.begin(), calibration.end());
   return reads;
+}
+
+// The reads as the environment setting of a simulated program.
+inline std::string SimReadsSetting(const std::vector<std::uint64_t>& reads) {
+  std::string setting = "SIM_READS=";
+  for (const std::uint64_t read : reads) setting += std::to_string(read) + ",";
+  setting.pop_back();
+  return setting;
 }

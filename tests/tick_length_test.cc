@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/run_program.h"
+#include "tests/sim_reads.h"
 
 namespace {
 
@@ -17,11 +18,9 @@ std::string Dialogue(const std::string& step, const std::string& light) {
          "Press any key for an exit...\r\n";
 }
 
-// A 10-second delay whose net count is `net` ticks: start, stop and a calibration of 0 ticks.
+// A 10-second delay whose net count is `net` ticks, with a calibration of 0 ticks.
 std::string ReadsForNet(long long start, long long net) {
-  std::string reads = "SIM_READS=" + std::to_string(start) + "," + std::to_string(static_cast<unsigned long long>(start + net));
-  for (int read = 0; read < 22; ++read) reads += ",9";
-  return reads;
+  return SimReadsSetting(WindowReads(static_cast<std::uint64_t>(start), static_cast<std::uint64_t>(start + net), 0));
 }
 
 TEST(TickLengthTest, PrintsTheStepLengthAndTheLightDistance) {

@@ -5,6 +5,7 @@
 #include "tests/reference_clock.h"
 #include "tests/run_program.h"
 #include "tests/scratch_directory.h"
+#include "tests/sim_reads.h"
 
 namespace {
 
@@ -73,10 +74,8 @@ TEST(WineTest, AFailingStandardOutputEndsTheRunWithOneLine) {
 
 TEST(WineTest, TheFloatingPointTrapsFire) {
   // tick_length on the simulated platform with a counter that stands still: net count 0.
-  std::string reads = "SIM_READS=777,777";
-  for (int read = 0; read < 22; ++read) reads += ",9";
   ProgramOptions options;
-  options.environment = {reads};
+  options.environment = {SimReadsSetting(WindowReads(777, 777, 0))};
   const ProgramRun run = RunUnderWine(SimulatedWindowsProgram("tick_length"), options);
   EXPECT_EQ(run.exit_status, 1);
   EXPECT_EQ(run.output,
